@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Orvanta developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "FormTemplate.h"
+#include "Program.h"
+
+#include <QHash>
+#include <QMargins>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace platform {
+
+// A top-level window built from a form template: a fixed-size window with a title bar and a
+// close button, whose controls are found by name. It handles the keys that belong to the
+// window rather than to a control (Escape, Enter, F1) before the focused control sees them.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    FormWindow(const FormTemplate& form, const std::vector<ClickBinding>& clickBindings);
+
+    const std::string& name() const { return m_name; }
+    // The control of that name, or nullptr.
+    QWidget* control(std::string_view name) const;
+
+    // Centres the window on the screen, shows it, waits until it is on screen and gives the
+    // focus to the first control of the focus order.
+    void showCentred();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* createControl(const FormRow& row);
+    void setUpFocusOrder(const FormTemplate& form);
+    void bindClicks(const std::vector<ClickBinding>& clickBindings);
+    // Makes the outer size, frame included, the template's size and centres the window. The
+    // frame is known only once the window system has framed the window, so this runs again
+    // whenever the frame margins change.
+    void applyOuterGeometry();
+
+    std::string m_name;
+    QSize m_outerSize;
+    QHash<QString, QWidget*> m_controls;
+    QWidget* m_multiLineBox = nullptr;
+    QWidget* m_firstFocus = nullptr;
+    QMargins m_appliedMargins;
+    bool m_userMoved = false;
+};
+
+} // namespace platform

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Orvanta developers
+# SPDX-License-Identifier: MIT
+#
+# Installs what the build and the tests need from Debian's packages, and only what is missing,
+# then configures and builds into build/. Sourced by run.sh and test.sh; safe to run again.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${ORVANTA_BUILD_DIR:-$root/build}"
+
+# Packages the program, its build and its tests need. The interface is Chinese, so a CJK font
+# is among them.
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev
+    python3 unicode-data
+    fonts-wqy-microhei
+    xvfb xauth imagemagick x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=sudo
+        command -v sudo >/dev/null || { echo "error: installing packages needs root or sudo" >&2; exit 1; }
+    else
+        sudo=
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+else
+    echo "All packages are installed."
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${ORVANTA_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"
