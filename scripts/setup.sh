@@ -9,16 +9,21 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ORVANTA_BUILD_DIR:-$root/build}"
 
-# Packages the program, its build and its tests need. The interface is Chinese, so a CJK font
-# is among them.
+# Packages the program, its build and its tests need: the compiler and Qt, GoogleTest, the
+# Unicode readings the pinyin table is made from, a virtual display with tools to drive it, and
+# the desktop-file, metainfo and Debian packaging tools.
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
     python3 unicode-data
-    fonts-wqy-microhei
-    xvfb xauth imagemagick x11-utils
+    xvfb xauth xdotool x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev
 )
+# The interface is Chinese: without a CJK font every character would show as a box.
+if ! command -v fc-list >/dev/null || [ -z "$(fc-list :lang=zh 2>/dev/null)" ]; then
+    packages+=(fonts-wqy-microhei)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
