@@ -28,7 +28,14 @@ QStringEncoder& encoder()
 
 QString toQString(std::string_view gbk)
 {
-    return decoder().decode(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
+    // The stateless converter silently drops a lead byte left at the very end. A zero byte after
+    // the text, which no text can hold, turns such a byte into U+FFFD like every other invalid
+    // sequence, and is taken off again.
+    QByteArray bytes(gbk.data(), static_cast<qsizetype>(gbk.size()));
+    bytes.append('\0');
+    QString string = decoder().decode(bytes);
+    string.chop(1);
+    return string;
 }
 
 QString toQString(const Text& text)

@@ -47,10 +47,10 @@ void ProgramState::windowClosed(FormWindow* window)
     if (found == m_loaded.end())
         return;
     m_loaded.erase(found);
+    // The window may be closed from deep inside one of its own handlers, nested runs among them,
+    // whose frames still refer to its controls. So a closed window is only hidden here; it is
+    // deleted when the program ends, once every handler has returned.
     m_closed.emplace_back(window);
-    // The window may be closed from deep inside one of its own handlers, so it is deleted only
-    // once control is back in the event loop.
-    window->deleteLater();
     std::erase_if(m_loaded, [](const QPointer<FormWindow>& loaded) { return loaded.isNull(); });
     if (m_loaded.empty() && m_loopFlag) {
         m_quitRequested = true;
