@@ -133,6 +133,11 @@ FormWindow::FormWindow(const FormTemplate& form, const std::vector<ClickBinding>
     }
     setUpFocusOrder(form);
     bindClicks(clickBindings);
+
+    m_deferredPaint.setSingleShot(true);
+    connect(&m_deferredPaint, &QTimer::timeout, this, [this] {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    });
 }
 
 QWidget* FormWindow::createControl(const FormRow& row)
@@ -261,9 +266,26 @@ void FormWindow::applyOuterGeometry()
     move(area.x() + (area.width() - m_outerSize.width()) / 2, area.y() + (area.height() - m_outerSize.height()) / 2);
 }
 
+bool FormWindow::deferPaint()
+{
+    constexpr qint64 frameMilliseconds = 16;
+    const qint64 sinceLast = m_lastPaint.isValid() ? m_lastPaint.elapsed() : frameMilliseconds;
+    if (sinceLast >= frameMilliseconds) {
+        m_lastPaint.start();
+        return false;
+    }
+    if (!m_deferredPaint.isActive())
+        m_deferredPaint.start(static_cast<int>(frameMilliseconds - sinceLast));
+    return true;
+}
+
 bool FormWindow::event(QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::UpdateRequest:
+        if (deferPaint())
+            return true;
+        break;
     case QEvent::Move:
     case QEvent::Show:
     case QEvent::WindowActivate:

@@ -5,9 +5,11 @@
 #include "FormTemplate.h"
 #include "Program.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMargins>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -43,6 +45,10 @@ private:
     // frame is known only once the window system has framed the window, so this runs again
     // whenever the frame margins change.
     void applyOuterGeometry();
+    // Paints at most once a frame. A run appends a line between two turns of event processing,
+    // and repainting the window at every turn would cost far more than the lines themselves;
+    // a repaint asked for within a frame of the last one is put off to the frame's end.
+    bool deferPaint();
 
     std::string m_name;
     QSize m_outerSize;
@@ -51,6 +57,8 @@ private:
     QWidget* m_firstFocus = nullptr;
     QMargins m_appliedMargins;
     bool m_userMoved = false;
+    QElapsedTimer m_lastPaint;
+    QTimer m_deferredPaint;
 };
 
 } // namespace platform
