@@ -21,6 +21,8 @@ CountArrows::CountArrows(QLineEdit* box)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setFocusPolicy(Qt::NoFocus);
+    m_up->setAccessibleName(QStringLiteral("增大"));
+    m_down->setAccessibleName(QStringLiteral("减小"));
     for (auto [button, type, direction] : { std::tuple { m_up, Qt::UpArrow, 1 }, std::tuple { m_down, Qt::DownArrow, -1 } }) {
         button->setArrowType(type);
         button->setAutoRepeat(true);

@@ -205,6 +205,16 @@ std::optional<FormRow> parseRow(std::string_view line)
     }
 
     for (std::size_t i = textField + 1; i < f.size(); ++i) {
+        const std::string_view field = f[i];
+        if (field.starts_with("for=") || field.starts_with("accessible=")) {
+            const bool caption = field.starts_with("for=");
+            std::string& value = caption ? row.captionFor : row.accessibleName;
+            const std::string_view given = field.substr(field.find('=') + 1);
+            if (!value.empty() || given.empty() || !isValidUtf8(given) || (caption && row.kind != FormRow::Kind::Label))
+                return std::nullopt;
+            value = given;
+            continue;
+        }
         const unsigned option = parseOption(f[i], row.kind);
         if (option == 0 || row.has(static_cast<FormRow::Option>(option)))
             return std::nullopt;
@@ -252,6 +262,14 @@ std::optional<FormTemplate> parseFormTemplate(std::string_view source)
     }
     if (!haveWindow)
         return std::nullopt;
+    // A caption belongs to another control of the form, one that is not a label itself.
+    for (const FormRow& row : form.controls) {
+        if (row.captionFor.empty())
+            continue;
+        const FormRow* captioned = form.control(row.captionFor);
+        if (!captioned || captioned->kind == FormRow::Kind::Label)
+            return std::nullopt;
+    }
     return form;
 }
 

@@ -24,7 +24,10 @@ namespace platform {
 // - TextColour: default or #RRGGBB. Font: default or a character height such as 12px.
 // - Text: in double quotes, with \n, \" and \\ as the only escapes.
 // - Options: for an edit box multiline, vscroll, hand (the hand pointer), centred and arrows
-//   (up and down arrows for a count from 1 to 100, not with multiline); for a label wrap.
+//   (up and down arrows for a count from 1 to 100, not with multiline); for a label wrap, and
+//   for=Name, which makes the label the caption of a control that a screen reader names after
+//   it. Any control may carry accessible=Name, the name a screen reader announces for it,
+//   where neither its text nor a caption gives one.
 struct FormRow {
     enum class Kind { Window, EditBox, Label, Button, CheckBox };
     enum Option : unsigned {
@@ -48,6 +51,8 @@ struct FormRow {
     int fontPixelHeight = 0;
     std::string text;
     unsigned options = 0;
+    std::string captionFor;
+    std::string accessibleName;
 
     bool has(Option option) const { return (options & option) != 0; }
 };

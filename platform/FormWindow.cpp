@@ -35,7 +35,8 @@ QColor colour(std::uint32_t rgb)
 }
 
 // Hides an edit box's selection while the box does not have the focus, by drawing the selected
-// text like the rest. The selection itself is kept.
+// text like the rest. A multi-line box keeps its selection meanwhile; a one-line box drops it
+// on losing the focus anyway.
 class SelectionHider : public QObject {
 public:
     explicit SelectionHider(QWidget* box)
@@ -128,8 +129,14 @@ FormWindow::FormWindow(const FormTemplate& form, const std::vector<ClickBinding>
             font.setStrikeOut(false);
             control->setFont(font);
         }
+        if (!row.accessibleName.empty())
+            control->setAccessibleName(toQString(row.accessibleName));
         control->installEventFilter(this);
         m_controls.insert(control->objectName(), control);
+    }
+    for (const FormRow& row : form.controls) {
+        if (auto* label = qobject_cast<QLabel*>(m_controls.value(toQString(row.name))); label && !row.captionFor.empty())
+            label->setBuddy(m_controls.value(toQString(row.captionFor)));
     }
     setUpFocusOrder(form);
     bindClicks(clickBindings);
@@ -188,8 +195,13 @@ QWidget* FormWindow::createControl(const FormRow& row)
         button->setDefault(false);
         return button;
     }
-    case FormRow::Kind::CheckBox:
-        return new QCheckBox(text, this);
+    case FormRow::Kind::CheckBox: {
+        auto* box = new QCheckBox(text, this);
+        // Forms are laid out for a narrow gap between the box and its text; the wider gap of
+        // some styles would push the end of a caption out of its control.
+        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+        return box;
+    }
     case FormRow::Kind::Window:
         break;
     }

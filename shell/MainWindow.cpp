@@ -15,10 +15,10 @@ Window    MainWindow  -    -    348   286    no      0     default  default "Orv
 CheckBox  选择框1     195  42   96    17     yes     0     #000000  default "生成为QQ邮箱"
 Label     标签3       158  103  169   80     no      0     #0060C0  default "失效或更新请加QQ群：\n10000000（示例）\n\n本工具用 C++ 与 Qt 编写，杀毒软件误报请添加信任。" wrap
 Label     标签2       189  191  108   63     no      0     #FF0000  12px    "首发于示例论坛：\nbbs.example.org\n\n论坛 ID：000000" wrap
-EditBox   编辑框2     1    6    143   250    yes     0     #000000  default "" multiline vscroll hand
+EditBox   编辑框2     1    6    143   250    yes     0     #000000  default "" multiline vscroll hand accessible=生成的用户名
 Button    按钮1       203  65   80    32     yes     0     default  default "生成"
 EditBox   编辑框1     242  12   48    24     yes     0     #000000  default "100" centred arrows
-Label     标签1       178  12   56    24     no      0     #000000  default "生成个数："
+Label     标签1       178  12   56    24     no      0     #000000  default "生成个数：" for=编辑框1
 )form";
 
 } // namespace
