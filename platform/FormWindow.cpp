@@ -257,7 +257,7 @@ void FormWindow::showCentred()
     show();
     QElapsedTimer waited;
     waited.start();
-    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 2000)
+    while (isVisible() && windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 2000)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
     applyOuterGeometry();
     activateWindow();
