@@ -85,7 +85,11 @@ void appendToEditBox(std::string_view window, std::string_view control, const Te
     document->setUndoRedoEnabled(false);
     cursor.insertText(addition);
     document->setUndoRedoEnabled(true);
-    edit->setTextCursor(cursor);
+    // A caret at the end moves along with text inserted there, so it needs setting only when
+    // the user has moved it or made a selection; setting it costs a good part of an append.
+    const QTextCursor caret = edit->textCursor();
+    if (caret.hasSelection() || caret.position() != cursor.position())
+        edit->setTextCursor(cursor);
     edit->ensureCursorVisible();
 }
 
