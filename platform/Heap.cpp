@@ -12,6 +12,7 @@ namespace platform {
 namespace {
 
 std::optional<std::size_t> refusedSize;
+std::size_t liveBlocks = 0;
 
 } // namespace
 
@@ -22,17 +23,25 @@ char* allocate(std::size_t size)
         refusedSize.reset();
         fatalRuntimeError("分配 " + std::to_string(size) + " 字节内存失败!");
     }
+    ++liveBlocks;
     return static_cast<char*>(block);
 }
 
 void release(char* block) noexcept
 {
+    if (block)
+        --liveBlocks;
     std::free(block);
 }
 
 void refuseAllocationsOfSize(std::optional<std::size_t> size)
 {
     refusedSize = size;
+}
+
+std::size_t liveBlockCount() noexcept
+{
+    return liveBlocks;
 }
 
 } // namespace platform

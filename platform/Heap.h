@@ -19,4 +19,8 @@ void release(char* block) noexcept;
 // std::nullopt restores the normal heap.
 void refuseAllocationsOfSize(std::optional<std::size_t> size);
 
+// Test seam: the number of blocks handed out and not yet given back, so that a test can check
+// that every text made along the way has been released.
+std::size_t liveBlockCount() noexcept;
+
 } // namespace platform

@@ -31,6 +31,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev
     locales
+    # clang with its sanitizer and libFuzzer runtimes, for the fuzz targets
+    clang libclang-rt-dev
 )
 # The interface is Chinese: without a CJK font every character would show as a box.
 if ! command -v fc-list >/dev/null || [ -z "$(fc-list :lang=zh 2>/dev/null)" ]; then

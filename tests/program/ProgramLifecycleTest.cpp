@@ -99,4 +99,37 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ProgramLifecycleTest,
             "missing_control", fatalExitCode, "closed\n" + reportOf("指定窗口或窗口组件不存在或尚未载入") }),
     [](const testing::TestParamInfo<LifeCase>& row) { return std::string(row.param.scenario); });
 
+// The window closed at a random moment of a storm of nested runs, one moment per seed: every
+// run ends quietly, nothing is appended after the close, no report comes up, and the program
+// ends normally. The probe says on its error stream when it closed the window.
+class CloseAtRandomTest : public testing::TestWithParam<int>
+{
+};
+
+TEST_P(CloseAtRandomTest, EndsEveryRunQuietlyAndTheProgramNormally)
+{
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(ORVANTA_PROBE_PATH),
+        { QStringLiteral("close_at_random"), QString::number(GetParam()) });
+    ASSERT_TRUE(probe.waitForStarted(timeoutMilliseconds)) << probe.errorString().toStdString();
+
+    const bool finished = probe.waitForFinished(timeoutMilliseconds);
+    if (!finished) {
+        probe.kill();
+        probe.waitForFinished(timeoutMilliseconds);
+    }
+    const std::string output = probe.readAllStandardOutput().toStdString();
+    const std::string errors = probe.readAllStandardError().toStdString();
+    ASSERT_TRUE(finished) << "the probe hung; it printed:\n" << output << errors;
+    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << errors;
+    EXPECT_EQ(probe.exitCode(), 0) << errors;
+    EXPECT_EQ(output, "closed\nclick returned\nlines appended after the close: 0\n") << errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, CloseAtRandomTest, testing::Values(1, 2, 3, 4, 5, 6),
+    [](const testing::TestParamInfo<int>& row) { return "seed_" + std::to_string(row.param); });
+
 } // namespace

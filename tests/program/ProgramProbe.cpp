@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -27,6 +28,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -206,6 +208,34 @@ int closeDuringRun(std::vector<int> clicks, int closeCall)
     return ProgramEntry();
 }
 
+// The scenario's own argument, the probe's second one, or nullptr.
+const char* scenarioArgument = nullptr;
+
+// Event processing for a storm of nested runs that the window's close cuts short at a random
+// moment. Until the call chosen for the close, each call clicks 按钮1 by chance, which starts a
+// run nested in the current one. At the close it notes how many lines the output box holds.
+std::mt19937 stormRandom;
+int stormCloseCall = 0;
+int stormRunsInProgress = 0;
+QPointer<QPlainTextEdit> stormOutput;
+int stormBlocksAtClose = -1;
+
+void randomlyClosingEventProcessing()
+{
+    static int calls = 0;
+    ++calls;
+    if (calls == stormCloseCall) {
+        std::fprintf(stderr, "closing at call %d with %d runs in progress\n", calls, stormRunsInProgress);
+        stormBlocksAtClose = stormOutput ? stormOutput->document()->blockCount() : -1;
+        closeMainWindow();
+    } else if (calls < stormCloseCall && std::bernoulli_distribution(0.3)(stormRandom)) {
+        ++stormRunsInProgress;
+        clickGenerate();
+        --stormRunsInProgress;
+    }
+    QCoreApplication::processEvents();
+}
+
 const std::map<std::string, int (*)()> scenarios {
     { "normal",
         [] {
@@ -298,6 +328,28 @@ const std::map<std::string, int (*)()> scenarios {
             say(QStringLiteral("load returned"));
             return 0;
         } },
+    // The seed, the scenario's argument, picks the moment of the close among the first 400
+    // event processings and the moments of the clicks before it.
+    { "close_at_random",
+        [] {
+            stormRandom.seed(scenarioArgument ? static_cast<unsigned>(std::stoul(scenarioArgument)) : 1u);
+            stormCloseCall = std::uniform_int_distribution<int>(1, 400)(stormRandom);
+            platform::replaceEventProcessing(&randomlyClosingEventProcessing);
+            whenMainWindowShown([](QWidget*) {
+                stormOutput = qobject_cast<QPlainTextEdit*>(shownControl("编辑框2"));
+                ++stormRunsInProgress;
+                clickGenerate();
+                --stormRunsInProgress;
+                say(QStringLiteral("click returned"));
+                const int after = stormOutput ? stormOutput->document()->blockCount() : -1;
+                say(QStringLiteral("lines appended after the close: ")
+                    + QString::number(after - stormBlocksAtClose));
+                // Should every run have ended before the chosen moment, the window is still
+                // open: closing it now ends the probe, with output the test does not expect.
+                closeMainWindow();
+            });
+            return ProgramEntry();
+        } },
     { "missing_control",
         [] {
             startWithPrintingExitRoutine();
@@ -326,5 +378,6 @@ int main(int argc, char** argv)
         return 2;
     }
     chosenScenario = found->second;
+    scenarioArgument = argc > 2 ? argv[2] : nullptr;
     return platform::runProgram(argc, argv, &runChosenScenario);
 }
