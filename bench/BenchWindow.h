@@ -10,7 +10,8 @@
 #include <vector>
 
 // The real main window, loaded as the program loads it, with the controls a benchmark drives.
-struct BenchWindow {
+struct BenchWindow
+{
     BenchWindow();
 
     // Clicks the generate button with a real mouse click and returns how long the click took,

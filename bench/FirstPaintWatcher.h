@@ -13,7 +13,8 @@
 // Ends a start-up probe at its window's first paint. With the argument "memory" it waits half
 // a second with the window idle, prints the resident memory, and only then closes the window.
 // Either way the window is closed, so the program ends the way it ends for a user.
-class FirstPaintWatcher : public QObject {
+class FirstPaintWatcher : public QObject
+{
 public:
     explicit FirstPaintWatcher(bool reportMemory)
         : m_reportMemory(reportMemory)

@@ -31,7 +31,8 @@ void nameLine(benchmark::State& state)
         benchmark::DoNotOptimize(line.bytes());
     }
     platform::replaceEventProcessing(nullptr);
-    state.counters["turns/line"] = benchmark::Counter(static_cast<double>(eventTurns) / static_cast<double>(state.iterations()));
+    state.counters["turns/line"]
+        = benchmark::Counter(static_cast<double>(eventTurns) / static_cast<double>(state.iterations()));
     eventTurns = 0;
 }
 BENCHMARK(nameLine)->Arg(0)->Arg(1)->ArgName("mail");
@@ -48,7 +49,8 @@ void pinyinLookup(benchmark::State& state)
     // Walks the generator's 1,849 codes so that the lookup is measured over the real spread.
     std::vector<platform::Text> characters;
     for (unsigned code = 0; code < 43 * 43; ++code) {
-        const char bytes[3] = { static_cast<char>(0xB0 + code / 43), static_cast<char>(0xB0 + code % 43), '\0' };
+        const char bytes[3]
+            = { static_cast<char>(0xB0 + code / 43), static_cast<char>(0xB0 + code % 43), '\0' };
         characters.push_back(platform::Text::fromBytes(bytes));
     }
     std::size_t next = 0;

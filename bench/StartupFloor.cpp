@@ -17,7 +17,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     FirstPaintWatcher watcher(argc > 1 && std::strcmp(argv[1], "memory") == 0);
-    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QWidget window(
+        nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window.setWindowTitle(QStringLiteral("Floor"));
     window.setFixedSize(348, 286);
     (new QCheckBox(QStringLiteral("生成为QQ邮箱"), &window))->setGeometry(195, 42, 96, 17);

@@ -19,8 +19,7 @@ namespace platform {
 
 namespace {
 
-template <typename Kind>
-Kind* findControl(std::string_view window, std::string_view control)
+template <typename Kind> Kind* findControl(std::string_view window, std::string_view control)
 {
     FormWindow* loaded = ProgramState::instance().loadedWindow(window);
     Kind* found = loaded ? qobject_cast<Kind*>(loaded->control(control)) : nullptr;
@@ -96,7 +95,8 @@ void appendToEditBox(std::string_view window, std::string_view control, const Te
 void messageBox(const Text& text, const Text& caption)
 {
     const QString title = caption.isMissing() ? QStringLiteral("信息：") : toQString(caption);
-    QMessageBox box(QMessageBox::NoIcon, title, toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    QMessageBox box(
+        QMessageBox::NoIcon, title, toQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.setWindowModality(Qt::ApplicationModal);

@@ -23,7 +23,8 @@ CountArrows::CountArrows(QLineEdit* box)
     setFocusPolicy(Qt::NoFocus);
     m_up->setAccessibleName(QStringLiteral("增大"));
     m_down->setAccessibleName(QStringLiteral("减小"));
-    for (auto [button, type, direction] : { std::tuple { m_up, Qt::UpArrow, 1 }, std::tuple { m_down, Qt::DownArrow, -1 } }) {
+    for (auto [button, type, direction] :
+        { std::tuple { m_up, Qt::UpArrow, 1 }, std::tuple { m_down, Qt::DownArrow, -1 } }) {
         button->setArrowType(type);
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);

@@ -14,7 +14,8 @@ namespace platform {
 // while an arrow is held, reads the box's leading integer, steps it by one within 1 to 100
 // (wrapping past either end), writes the result back, selects it all and focuses the box. The
 // arrows are shown, hidden, enabled, disabled and moved together with the box.
-class CountArrows : public QFrame {
+class CountArrows : public QFrame
+{
     Q_OBJECT
 
 public:

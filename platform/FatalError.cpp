@@ -35,7 +35,8 @@ void fatalRuntimeError(std::string_view message)
         std::fputs(report.c_str(), stderr);
     } else {
         QString text = QString::fromUtf8(report.data(), static_cast<qsizetype>(report.size()));
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"),
+            text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
         box.setWindowModality(Qt::ApplicationModal);

@@ -40,10 +40,17 @@ std::optional<std::vector<std::string>> splitFields(std::string_view line, std::
                     if (++i >= line.size())
                         return std::nullopt;
                     switch (line[i]) {
-                    case 'n': field += '\n'; break;
-                    case '"': field += '"'; break;
-                    case '\\': field += '\\'; break;
-                    default: return std::nullopt;
+                    case 'n':
+                        field += '\n';
+                        break;
+                    case '"':
+                        field += '"';
+                        break;
+                    case '\\':
+                        field += '\\';
+                        break;
+                    default:
+                        return std::nullopt;
                     }
                 } else {
                     field += line[i];
@@ -94,7 +101,8 @@ bool isValidUtf8(std::string_view text)
             codePoint = (codePoint << 6) | (next & 0x3Fu);
         }
         constexpr std::array<char32_t, 4> smallest { 0, 0x80, 0x800, 0x10000 };
-        if (codePoint < smallest[extra] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        if (codePoint < smallest[extra] || codePoint > 0x10FFFF
+            || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
             return false;
         i += extra + 1;
     }
@@ -210,7 +218,8 @@ std::optional<FormRow> parseRow(std::string_view line)
             const bool caption = field.starts_with("for=");
             std::string& value = caption ? row.captionFor : row.accessibleName;
             const std::string_view given = field.substr(field.find('=') + 1);
-            if (!value.empty() || given.empty() || !isValidUtf8(given) || (caption && row.kind != FormRow::Kind::Label))
+            if (!value.empty() || given.empty() || !isValidUtf8(given)
+                || (caption && row.kind != FormRow::Kind::Label))
                 return std::nullopt;
             value = given;
             continue;
@@ -229,7 +238,8 @@ std::optional<FormRow> parseRow(std::string_view line)
 
 const FormRow* FormTemplate::control(std::string_view name) const
 {
-    const auto found = std::find_if(controls.begin(), controls.end(), [&](const FormRow& row) { return row.name == name; });
+    const auto found = std::find_if(
+        controls.begin(), controls.end(), [&](const FormRow& row) { return row.name == name; });
     return found == controls.end() ? nullptr : &*found;
 }
 
@@ -255,7 +265,8 @@ std::optional<FormTemplate> parseFormTemplate(std::string_view source)
             haveWindow = true;
             continue;
         }
-        const bool inside = row->left + row->width <= form.window.width && row->top + row->height <= form.window.height;
+        const bool inside
+            = row->left + row->width <= form.window.width && row->top + row->height <= form.window.height;
         if (!inside || row->name == form.window.name || form.control(row->name))
             return std::nullopt;
         form.controls.push_back(std::move(*row));

@@ -28,7 +28,8 @@ namespace platform {
 //   for=Name, which makes the label the caption of a control that a screen reader names after
 //   it. Any control may carry accessible=Name, the name a screen reader announces for it,
 //   where neither its text nor a caption gives one.
-struct FormRow {
+struct FormRow
+{
     enum class Kind { Window, EditBox, Label, Button, CheckBox };
     enum Option : unsigned {
         MultiLine = 1u << 0,
@@ -57,7 +58,8 @@ struct FormRow {
     bool has(Option option) const { return (options & option) != 0; }
 };
 
-struct FormTemplate {
+struct FormTemplate
+{
     FormRow window;
     std::vector<FormRow> controls;
 

@@ -31,13 +31,15 @@ QString toQString(const std::string& utf8)
 
 QColor colour(std::uint32_t rgb)
 {
-    return QColor(static_cast<int>((rgb >> 16) & 0xFFu), static_cast<int>((rgb >> 8) & 0xFFu), static_cast<int>(rgb & 0xFFu));
+    return QColor(static_cast<int>((rgb >> 16) & 0xFFu), static_cast<int>((rgb >> 8) & 0xFFu),
+        static_cast<int>(rgb & 0xFFu));
 }
 
 // Hides an edit box's selection while the box does not have the focus, by drawing the selected
 // text like the rest. A multi-line box keeps its selection meanwhile; a one-line box drops it
 // on losing the focus anyway.
-class SelectionHider : public QObject {
+class SelectionHider : public QObject
+{
 public:
     explicit SelectionHider(QWidget* box)
         : QObject(box)
@@ -52,9 +54,10 @@ protected:
         auto* box = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::FocusIn) {
             QPalette palette = box->palette();
-            palette.setColor(QPalette::Highlight, QApplication::palette().color(QPalette::Active, QPalette::Highlight));
             palette.setColor(
-                QPalette::HighlightedText, QApplication::palette().color(QPalette::Active, QPalette::HighlightedText));
+                QPalette::Highlight, QApplication::palette().color(QPalette::Active, QPalette::Highlight));
+            palette.setColor(QPalette::HighlightedText,
+                QApplication::palette().color(QPalette::Active, QPalette::HighlightedText));
             box->setPalette(palette);
         } else if (event->type() == QEvent::FocusOut) {
             hide(box);
@@ -85,15 +88,16 @@ void paintBlackOnWhite(QWidget* box)
 
 bool isPlainKey(const QKeyEvent* key)
 {
-    return (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    return (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier))
+        == 0;
 }
 
 } // namespace
 
 FormWindow::FormWindow(const FormTemplate& form, const std::vector<ClickBinding>& clickBindings)
     : QWidget(nullptr,
-          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-              | Qt::MSWindowsFixedSizeDialogHint)
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_name(form.window.name)
     , m_outerSize(form.window.width, form.window.height)
 {
@@ -135,7 +139,8 @@ FormWindow::FormWindow(const FormTemplate& form, const std::vector<ClickBinding>
         m_controls.insert(control->objectName(), control);
     }
     for (const FormRow& row : form.controls) {
-        if (auto* label = qobject_cast<QLabel*>(m_controls.value(toQString(row.name))); label && !row.captionFor.empty())
+        if (auto* label = qobject_cast<QLabel*>(m_controls.value(toQString(row.name)));
+            label && !row.captionFor.empty())
             label->setBuddy(m_controls.value(toQString(row.captionFor)));
     }
     setUpFocusOrder(form);
@@ -157,7 +162,8 @@ QWidget* FormWindow::createControl(const FormRow& row)
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box->setVerticalScrollBarPolicy(row.has(FormRow::VerticalScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            box->setVerticalScrollBarPolicy(
+                row.has(FormRow::VerticalScrollBar) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             box->setTabChangesFocus(true);
             box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
             if (row.has(FormRow::HandPointer))
@@ -186,7 +192,8 @@ QWidget* FormWindow::createControl(const FormRow& row)
         label->setFrameStyle(QFrame::NoFrame);
         label->setFocusPolicy(Qt::NoFocus);
         label->setWordWrap(row.has(FormRow::WrapText));
-        label->setAlignment(row.has(FormRow::WrapText) ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+        label->setAlignment(
+            row.has(FormRow::WrapText) ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
         return label;
     }
     case FormRow::Kind::Button: {
@@ -220,7 +227,8 @@ void FormWindow::setUpFocusOrder(const FormTemplate& form)
         else if (row->kind != FormRow::Kind::Label)
             control->setFocusPolicy(Qt::ClickFocus);
     }
-    std::stable_sort(order.begin(), order.end(), [](const FormRow* a, const FormRow* b) { return a->tabOrder < b->tabOrder; });
+    std::stable_sort(order.begin(), order.end(),
+        [](const FormRow* a, const FormRow* b) { return a->tabOrder < b->tabOrder; });
     QWidget* previous = nullptr;
     for (const FormRow* row : order) {
         QWidget* control = m_controls.value(toQString(row->name));
@@ -258,7 +266,8 @@ void FormWindow::showCentred()
     QElapsedTimer waited;
     waited.start();
     while (isVisible() && windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(
+            QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 50);
     applyOuterGeometry();
     activateWindow();
     if (m_firstFocus)
@@ -269,13 +278,15 @@ void FormWindow::applyOuterGeometry()
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     m_appliedMargins = frame;
-    setFixedSize(m_outerSize.width() - frame.left() - frame.right(), m_outerSize.height() - frame.top() - frame.bottom());
+    setFixedSize(m_outerSize.width() - frame.left() - frame.right(),
+        m_outerSize.height() - frame.top() - frame.bottom());
     if (m_userMoved)
         return;
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, m_outerSize.width(), m_outerSize.height());
     // QWidget::move places a window by the outer corner of its frame.
-    move(area.x() + (area.width() - m_outerSize.width()) / 2, area.y() + (area.height() - m_outerSize.height()) / 2);
+    move(area.x() + (area.width() - m_outerSize.width()) / 2,
+        area.y() + (area.height() - m_outerSize.height()) / 2);
 }
 
 bool FormWindow::deferPaint()

@@ -18,7 +18,8 @@ namespace platform {
 // A top-level window built from a form template: a fixed-size window with a title bar and a
 // close button, whose controls are found by name. It handles the keys that belong to the
 // window rather than to a control (Escape, Enter, F1) before the focused control sees them.
-class FormWindow : public QWidget {
+class FormWindow : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -21,7 +21,8 @@ constexpr unsigned lastTrail = 0xFE;
 constexpr std::size_t cellsPerRow = lastTrail - firstTrail + 1;
 constexpr std::size_t maximumReadings = 3;
 
-struct Readings {
+struct Readings
+{
     std::array<std::string_view, maximumReadings> spelling {};
     std::size_t count = 0;
 };
@@ -39,11 +40,12 @@ ReadingIndex buildIndex()
         table.remove_prefix(std::min(end + 1, table.size()));
 
         unsigned code = 0;
-        const auto [stop, error] = std::from_chars(line.data(), line.data() + std::min<std::size_t>(4, line.size()), code, 16);
+        const auto [stop, error]
+            = std::from_chars(line.data(), line.data() + std::min<std::size_t>(4, line.size()), code, 16);
         const unsigned lead = code >> 8;
         const unsigned trail = code & 0xFFu;
-        if (error != std::errc() || stop != line.data() + 4 || lead < firstLead || lead > lastLead || trail < firstTrail
-            || trail > lastTrail)
+        if (error != std::errc() || stop != line.data() + 4 || lead < firstLead || lead > lastLead
+            || trail < firstTrail || trail > lastTrail)
             continue;
         Readings& readings = index[(lead - firstLead) * cellsPerRow + (trail - firstTrail)];
         line.remove_prefix(4);

@@ -21,9 +21,8 @@ ProgramState& ProgramState::instance()
 
 const LoadableWindow* ProgramState::window(std::string_view name) const
 {
-    const auto found = std::find_if(m_windows.begin(), m_windows.end(), [&](const LoadableWindow& window) {
-        return window.form.window.name == name;
-    });
+    const auto found = std::find_if(m_windows.begin(), m_windows.end(),
+        [&](const LoadableWindow& window) { return window.form.window.name == name; });
     return found == m_windows.end() ? nullptr : &*found;
 }
 
@@ -112,9 +111,8 @@ void initialise(std::initializer_list<const WindowDefinition*> windows)
         auto form = parseFormTemplate(definition->form);
         bool sound = form.has_value();
         if (sound) {
-            sound = !std::any_of(loadable.begin(), loadable.end(), [&](const LoadableWindow& other) {
-                return other.form.window.name == form->window.name;
-            });
+            sound = !std::any_of(loadable.begin(), loadable.end(),
+                [&](const LoadableWindow& other) { return other.form.window.name == form->window.name; });
         }
         for (const ClickBinding& binding : definition->clickBindings) {
             const FormRow* control = sound ? form->control(binding.control) : nullptr;

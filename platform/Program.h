@@ -9,14 +9,16 @@
 namespace platform {
 
 // Binds the click of a button on a window to a routine of the program.
-struct ClickBinding {
+struct ClickBinding
+{
     std::string_view control;
     void (*handler)();
 };
 
 // A window the program can load: its form, written in the form-template language that
 // FormTemplate.h describes, and the bindings of its events.
-struct WindowDefinition {
+struct WindowDefinition
+{
     std::string_view form;
     std::vector<ClickBinding> clickBindings;
 };

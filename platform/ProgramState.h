@@ -19,12 +19,14 @@ namespace platform {
 
 class FormWindow;
 
-struct LoadableWindow {
+struct LoadableWindow
+{
     FormTemplate form;
     std::vector<ClickBinding> clickBindings;
 };
 
-class ProgramState {
+class ProgramState
+{
 public:
     static ProgramState& instance();
 

@@ -13,7 +13,8 @@ namespace platform {
 // A default-constructed text is missing: it has no block at all, yet it behaves as the empty
 // text everywhere (length 0, equal to "", adds nothing to a concatenation). A text owns its
 // block: copying makes a fresh block and the end of its life gives the block back.
-class Text {
+class Text
+{
 public:
     Text() noexcept = default;
     Text(const Text& other);
@@ -35,10 +36,13 @@ public:
     std::size_t length() const noexcept;
     // The bytes with their terminating zero; "" for a missing text.
     const char* bytes() const noexcept { return m_block ? m_block : ""; }
-    std::string_view view() const noexcept { return {bytes(), length()}; }
+    std::string_view view() const noexcept { return { bytes(), length() }; }
 
 private:
-    explicit Text(char* block) noexcept : m_block(block) { }
+    explicit Text(char* block) noexcept
+        : m_block(block)
+    {
+    }
     friend Text concatenate(std::initializer_list<std::reference_wrapper<const Text>> parts);
 
     char* m_block = nullptr;

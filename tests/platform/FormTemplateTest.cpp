@@ -141,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormTemplateCheck,
         TemplateRow { "CaptionForALaterControl",
             windowRow + "Label L 0 0 10 10 no 0 default default \"x\" for=E\n" + editRow, true },
         TemplateRow { "AccessibleNameOnAnyControl",
-            withControl("EditBox 框 0 0 50 50 yes 0 default default \"\" multiline accessible=生成的用户名"), true },
+            withControl("EditBox 框 0 0 50 50 yes 0 default default \"\" multiline accessible=生成的用户名"),
+            true },
 
         // Damaged rows.
         TemplateRow { "UnknownKind", withControl("Slider S 0 0 10 10 no 0 default default \"\""), false },
@@ -206,7 +207,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormTemplateCheck,
         TemplateRow { "CaptionForAnUnknownControl",
             withControl("Label L 0 0 10 10 no 0 default default \"x\" for=Nowhere"), false },
         TemplateRow { "CaptionForALabel",
-            windowRow + "Label L 0 0 10 10 no 0 default default \"x\" for=M\nLabel M 0 20 10 10 no 0 default default \"\"\n", false },
+            windowRow
+                + "Label L 0 0 10 10 no 0 default default \"x\" for=M\nLabel M 0 20 10 10 no 0 default "
+                  "default \"\"\n",
+            false },
         TemplateRow { "CaptionOnAnEditBox",
             windowRow + editRow + "EditBox F 0 40 10 10 yes 0 default default \"\" for=E\n", false },
         TemplateRow { "EmptyAccessibleName",

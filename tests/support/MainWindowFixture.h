@@ -11,7 +11,8 @@
 
 // Loads the real main window, as the program does at start-up, for a test to drive through
 // Qt Test's simulated input; the window is closed again after the test.
-class MainWindowFixture : public testing::Test {
+class MainWindowFixture : public testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -34,8 +35,7 @@ protected:
     QWidget* window() const { return m_window; }
 
     // The control of that name, which must exist and be of that kind.
-    template <typename Kind>
-    Kind* control(const char* name) const
+    template <typename Kind> Kind* control(const char* name) const
     {
         Kind* found = m_window ? m_window->findChild<Kind*>(QString::fromUtf8(name)) : nullptr;
         EXPECT_TRUE(found) << "no control " << name;

@@ -17,7 +17,8 @@
 
 namespace {
 
-struct NameCase {
+struct NameCase
+{
     const char* rowName;
     const char* control;
     QAccessible::Role role;
@@ -29,7 +30,9 @@ void PrintTo(const NameCase& row, std::ostream* out)
     *out << row.rowName;
 }
 
-class AccessibleNameTest : public MainWindowFixture, public testing::WithParamInterface<NameCase> { };
+class AccessibleNameTest : public MainWindowFixture, public testing::WithParamInterface<NameCase>
+{
+};
 
 TEST_P(AccessibleNameTest, AnnouncesTheControlByName)
 {
@@ -60,8 +63,10 @@ TEST_F(AccessibilityTest, CaptionLabelIsTheCountBoxBuddyAndTheArrowsAreNamed)
 
     auto* arrows = window()->findChild<platform::CountArrows*>();
     ASSERT_TRUE(arrows);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(arrows->upArrow())->text(QAccessible::Name), QStringLiteral("增大"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(arrows->downArrow())->text(QAccessible::Name), QStringLiteral("减小"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(arrows->upArrow())->text(QAccessible::Name),
+        QStringLiteral("增大"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(arrows->downArrow())->text(QAccessible::Name),
+        QStringLiteral("减小"));
 }
 
 TEST_F(AccessibilityTest, CheckBoxCaptionFitsInsideItsControl)
@@ -73,7 +78,8 @@ TEST_F(AccessibilityTest, CheckBoxCaptionFitsInsideItsControl)
     option.text = box->text();
     const QRect textArea = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
     const int textWidth = box->fontMetrics().horizontalAdvance(box->text());
-    EXPECT_LE(textArea.left() + textWidth, box->width()) << "the caption is cut off by " << textArea.left() + textWidth - box->width() << " pixels";
+    EXPECT_LE(textArea.left() + textWidth, box->width())
+        << "the caption is cut off by " << textArea.left() + textWidth - box->width() << " pixels";
 }
 
 } // namespace
