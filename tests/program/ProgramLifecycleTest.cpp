@@ -46,6 +46,41 @@ constexpr int fatalExitCode = 255;
 
 const std::string exitRoutineRan = "exit routine ran; main windows left: 0\n";
 
+// What one run of the probe did: whether it ended in time, how, and what it printed.
+struct ProbeRun
+{
+    bool finished = false;
+    QProcess::ExitStatus exitStatus = QProcess::NormalExit;
+    int exitCode = 0;
+    std::string output;
+    std::string errors;
+};
+
+// Runs the probe with these arguments on the offscreen platform; one that hangs is killed.
+ProbeRun runProbe(const QStringList& arguments)
+{
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(ORVANTA_PROBE_PATH), arguments);
+    ProbeRun run;
+    if (!probe.waitForStarted(timeoutMilliseconds)) {
+        run.errors = "the probe did not start: " + probe.errorString().toStdString();
+        return run;
+    }
+    run.finished = probe.waitForFinished(timeoutMilliseconds);
+    if (!run.finished) {
+        probe.kill();
+        probe.waitForFinished(timeoutMilliseconds);
+    }
+    run.exitStatus = probe.exitStatus();
+    run.exitCode = probe.exitCode();
+    run.output = probe.readAllStandardOutput().toStdString();
+    run.errors = probe.readAllStandardError().toStdString();
+    return run;
+}
+
 class ProgramLifecycleTest : public testing::TestWithParam<LifeCase>
 {
 };
@@ -53,24 +88,11 @@ class ProgramLifecycleTest : public testing::TestWithParam<LifeCase>
 TEST_P(ProgramLifecycleTest, PrintsWhatHappenedAndEndsWithItsExitCode)
 {
     const LifeCase& lifeCase = GetParam();
-    QProcess probe;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    probe.setProcessEnvironment(environment);
-    probe.start(QStringLiteral(ORVANTA_PROBE_PATH), { QString::fromLatin1(lifeCase.scenario) });
-    ASSERT_TRUE(probe.waitForStarted(timeoutMilliseconds)) << probe.errorString().toStdString();
-
-    const bool finished = probe.waitForFinished(timeoutMilliseconds);
-    if (!finished) {
-        probe.kill();
-        probe.waitForFinished(timeoutMilliseconds);
-    }
-    const std::string output = probe.readAllStandardOutput().toStdString();
-    const std::string errors = probe.readAllStandardError().toStdString();
-    ASSERT_TRUE(finished) << "the probe hung; it printed:\n" << output << errors;
-    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << errors;
-    EXPECT_EQ(probe.exitCode(), lifeCase.exitCode) << errors;
-    EXPECT_EQ(output, lifeCase.output) << errors;
+    const ProbeRun run = runProbe({ QString::fromLatin1(lifeCase.scenario) });
+    ASSERT_TRUE(run.finished) << "the probe hung; it printed:\n" << run.output << run.errors;
+    EXPECT_EQ(run.exitStatus, QProcess::NormalExit) << run.errors;
+    EXPECT_EQ(run.exitCode, lifeCase.exitCode) << run.errors;
+    EXPECT_EQ(run.output, lifeCase.output) << run.errors;
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ProgramLifecycleTest,
@@ -108,25 +130,11 @@ class CloseAtRandomTest : public testing::TestWithParam<int>
 
 TEST_P(CloseAtRandomTest, EndsEveryRunQuietlyAndTheProgramNormally)
 {
-    QProcess probe;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    probe.setProcessEnvironment(environment);
-    probe.start(QStringLiteral(ORVANTA_PROBE_PATH),
-        { QStringLiteral("close_at_random"), QString::number(GetParam()) });
-    ASSERT_TRUE(probe.waitForStarted(timeoutMilliseconds)) << probe.errorString().toStdString();
-
-    const bool finished = probe.waitForFinished(timeoutMilliseconds);
-    if (!finished) {
-        probe.kill();
-        probe.waitForFinished(timeoutMilliseconds);
-    }
-    const std::string output = probe.readAllStandardOutput().toStdString();
-    const std::string errors = probe.readAllStandardError().toStdString();
-    ASSERT_TRUE(finished) << "the probe hung; it printed:\n" << output << errors;
-    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << errors;
-    EXPECT_EQ(probe.exitCode(), 0) << errors;
-    EXPECT_EQ(output, "closed\nclick returned\nlines appended after the close: 0\n") << errors;
+    const ProbeRun run = runProbe({ QStringLiteral("close_at_random"), QString::number(GetParam()) });
+    ASSERT_TRUE(run.finished) << "the probe hung; it printed:\n" << run.output << run.errors;
+    EXPECT_EQ(run.exitStatus, QProcess::NormalExit) << run.errors;
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.output, "closed\nclick returned\nlines appended after the close: 0\n") << run.errors;
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, CloseAtRandomTest, testing::Values(1, 2, 3, 4, 5, 6),
